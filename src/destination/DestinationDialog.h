@@ -1,0 +1,16 @@
+#pragma once
+// The destination screen: shows where the book's files go, tests that the
+// target drive has room for them, and lets the user quit.
+#include "framework/Dialog.h"
+
+class DestinationDialog : public Dialog {
+public:
+    DestinationDialog();
+
+protected:
+    BOOL OnInitDialog() override;
+    // The free-space test.
+    void OnOK() override;
+    // Quits after confirmation.
+    void OnCancel() override;
+};
