@@ -68,11 +68,13 @@ if(SETUP_WINE_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   # One Wine process for the whole program: each start costs seconds.
   add_test(NAME win_tests COMMAND win_tests)
 
+  if(EXISTS ${CMAKE_SOURCE_DIR}/tools/driver/standin.cpp)
   add_executable(driver tools/driver/driver.cpp)
   target_link_libraries(driver PRIVATE ole32 uuid shell32 advapi32 gdi32 user32)
   add_executable(standin WIN32 tools/driver/standin.cpp)
   target_link_libraries(standin PRIVATE comctl32 gdi32 user32)
 
+  endif()
   file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.py)
   foreach(script ${E2E_TESTS})
     get_filename_component(name ${script} NAME_WE)

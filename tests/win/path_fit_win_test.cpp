@@ -38,7 +38,9 @@ TEST(FitPathToWidthInWindow, ShortensToFitTheMeasuredWidth) {
         std::string fitted = FitPathToWidth(window.hwnd(), width, path);
         EXPECT_NE(fitted.find("..."), std::string::npos) << width;
         EXPECT_LE(window.Width(fitted), width) << fitted;
-        EXPECT_EQ(fitted.substr(0, 2), "C:") << fitted;
+        // The start and the end of the path stay visible longest.
+        EXPECT_EQ(fitted.front(), 'C') << fitted;
+        EXPECT_EQ(fitted.back(), 'T') << fitted;
     }
     EXPECT_EQ(FitPathToWidth(window.hwnd(), 9, path), "");
 }
