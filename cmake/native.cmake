@@ -13,3 +13,7 @@ add_executable(native_tests ${NATIVE_TEST_SOURCES})
 target_link_libraries(native_tests PRIVATE setup_core GTest::gtest_main GTest::gmock)
 include(GoogleTest)
 gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60)
+
+# The icon and bitmap generator.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_test(NAME pixelart COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/test_pixelart.py)

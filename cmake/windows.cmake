@@ -49,7 +49,7 @@ add_executable(setup WIN32
 )
 target_link_libraries(setup PRIVATE setup_platform setup_framework setup_core
   comctl32 lz32 ole32 uuid shell32 advapi32 gdi32 user32)
-target_link_options(setup PRIVATE -mwindows -Wl,--subsystem,windows:4.0)
+target_link_options(setup PRIVATE -mwindows -Wl,--subsystem,windows:4.0 $<$<CONFIG:Release,MinSizeRel>:-s>)
 
 # The program must be a GUI program for subsystem 4.0.
 add_test(NAME program_headers

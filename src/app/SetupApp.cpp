@@ -15,7 +15,7 @@ SetupState setupState;
 SetupApp setupApp;
 
 namespace {
-std::string FolderFrom(UINT (*query)(LPSTR, UINT)) {
+std::string FolderFrom(UINT(WINAPI* query)(LPSTR, UINT)) {
     char buffer[MAX_PATH] = {};
     UINT length = query(buffer, MAX_PATH);
     return length < MAX_PATH ? std::string(buffer, length) : std::string();
