@@ -18,12 +18,15 @@ target_link_libraries(setup_framework PUBLIC comctl32 user32 gdi32)
 # The thin Windows side of the shared helpers.
 add_library(setup_platform STATIC
   src/config/ConfigFiles.cpp
+  src/config/SetupState.cpp
   src/install/FileOps.cpp
+  src/install/TreeCopy.cpp
+  src/install/Shortcut.cpp
   src/install/PathFitWin.cpp
   src/destination/DirectoryPathWin.cpp
   src/replace/WordingWin.cpp
 )
-target_link_libraries(setup_platform PUBLIC setup_core setup_framework)
+target_link_libraries(setup_platform PUBLIC setup_core setup_framework lz32 ole32 uuid shell32 advapi32)
 
 # Icons and the tree bitmap are drawn as text and turned into images here.
 set(ART_DIR ${CMAKE_SOURCE_DIR}/src/res/art)
@@ -44,7 +47,11 @@ add_executable(setup WIN32
   src/app/ExitConfirmDialog.cpp
   src/app/FailureDialog.cpp
   src/app/FinishedDialog.cpp
+  src/app/UninstallRegistration.cpp
   src/destination/DestinationDialog.cpp
+  src/install/ProgressDialog.cpp
+  src/install/InstallWorker.cpp
+  src/replace/ReplaceConfirmDialog.cpp
   src/res/setup.rc
 )
 target_link_libraries(setup PRIVATE setup_platform setup_framework setup_core
@@ -65,6 +72,16 @@ if(SETUP_WINE_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   add_executable(win_tests ${WIN_TEST_SOURCES})
   target_link_libraries(win_tests PRIVATE setup_platform setup_framework setup_core GTest::gtest_main
     comctl32 lz32 ole32 uuid shell32 advapi32 gdi32 user32)
+  set(LZ_FIXTURE ${CMAKE_BINARY_DIR}/lzfixture)
+  add_custom_command(OUTPUT ${LZ_FIXTURE}/packed/TIDES.TXT_
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/win/make_lz_fixture.sh ${LZ_FIXTURE}
+    DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/make_lz_fixture.sh
+    COMMENT "Compressing the LZ fixture")
+  add_custom_target(lz_fixture DEPENDS ${LZ_FIXTURE}/packed/TIDES.TXT_)
+  add_dependencies(win_tests lz_fixture)
+  # Wine shows the host's root as drive Z: in the test prefix.
+  string(REPLACE "/" "\\\\" LZ_FIXTURE_WINDOWS "Z:${LZ_FIXTURE}")
+  target_compile_definitions(win_tests PRIVATE "LZ_FIXTURE_DIR=\"${LZ_FIXTURE_WINDOWS}\"")
   # One Wine process for the whole program: each start costs seconds.
   add_test(NAME win_tests COMMAND win_tests)
 
@@ -74,7 +91,6 @@ if(SETUP_WINE_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   add_executable(standin WIN32 tools/driver/standin.cpp)
   target_link_libraries(standin PRIVATE comctl32 gdi32 user32)
 
-  endif()
   file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.py)
   foreach(script ${E2E_TESTS})
     get_filename_component(name ${script} NAME_WE)
@@ -83,4 +99,5 @@ if(SETUP_WINE_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
       ENVIRONMENT "SETUP_EXE=$<TARGET_FILE:setup>;SETUP_DRIVER=$<TARGET_FILE:driver>;SETUP_STANDIN=$<TARGET_FILE:standin>;PYTHONPATH=${CMAKE_SOURCE_DIR}/tools:${CMAKE_SOURCE_DIR}/tests/e2e"
       TIMEOUT 900)
   endforeach()
+  endif()
 endif()

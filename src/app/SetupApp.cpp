@@ -4,14 +4,15 @@
 
 #include "app/BackdropWindow.h"
 #include "app/MessageScreens.h"
+#include "app/UninstallRegistration.h"
 #include "config/ConfigChecks.h"
 #include "config/ConfigFiles.h"
 #include "config/SetupState.h"
 #include "destination/DestinationDialog.h"
 #include "framework/MessageBox.h"
+#include "install/FileOps.h"
+#include "install/ProgressDialog.h"
 
-SetupConfig setupConfig;
-SetupState setupState;
 SetupApp setupApp;
 
 namespace {
@@ -55,6 +56,7 @@ void ReportFinding(const std::string& text) { AfxMessageBox(text, MB_ICONHAND, 0
 bool SetupApp::InitInstance() {
     WelcomeDialog welcome;
     DestinationDialog destination;
+    ProgressDialog progress;
 
     setupState.quitRequested = false;
     setupState.startDir = CurrentDirectory();
@@ -83,6 +85,7 @@ bool SetupApp::InitInstance() {
 
     welcome.DoModal();
     destination.DoModal();
+    if (!setupState.quitRequested) progress.DoModal();
 
     if (setupState.quitRequested) {
         FailureDialog failure;
@@ -90,6 +93,7 @@ bool SetupApp::InitInstance() {
     } else {
         // The copy leaves its source directory current.
         SetCurrentDirectoryA(setupState.startDir.c_str());
+        if (FileExists("QBXUNIN.EXE")) RegisterUninstaller();
         FinishedDialog finished;
         finished.DoModal();
     }

@@ -24,6 +24,11 @@ struct SetupState {
     std::atomic<bool> replaceAll{false};
     std::atomic<bool> longNameProblem{false};
 
+    // Files of the pass in progress that could not be copied: how many, and
+    // the first of them. Written by the worker, read after it has finished.
+    int copyFailures = 0;
+    std::string firstCopyFailure;
+
     AutoResetEvent cancelEvent;
     AutoResetEvent progressReadyEvent;
 

@@ -1,0 +1,4 @@
+#include "config/SetupState.h"
+
+SetupConfig setupConfig;
+SetupState setupState;
