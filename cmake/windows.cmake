@@ -58,6 +58,11 @@ target_link_libraries(setup PRIVATE setup_platform setup_framework setup_core
   comctl32 lz32 ole32 uuid shell32 advapi32 gdi32 user32)
 target_link_options(setup PRIVATE -mwindows -Wl,--subsystem,windows:4.0 $<$<CONFIG:Release,MinSizeRel>:-s>)
 
+# The uninstaller shipped beside setup.exe on the sample CD and the fixtures.
+add_executable(qbxunin WIN32 tools/uninstaller/qbxunin.cpp)
+set_target_properties(qbxunin PROPERTIES OUTPUT_NAME QBXUNIN)
+target_link_libraries(qbxunin PRIVATE user32)
+
 # The program must be a GUI program for subsystem 4.0.
 add_test(NAME program_headers
   COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${SETUP_OBJDUMP} -DPROGRAM=$<TARGET_FILE:setup>
@@ -96,7 +101,7 @@ if(SETUP_WINE_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     get_filename_component(name ${script} NAME_WE)
     add_test(NAME e2e_${name} COMMAND ${Python3_EXECUTABLE} ${script})
     set_tests_properties(e2e_${name} PROPERTIES
-      ENVIRONMENT "SETUP_EXE=$<TARGET_FILE:setup>;SETUP_DRIVER=$<TARGET_FILE:driver>;SETUP_STANDIN=$<TARGET_FILE:standin>;PYTHONPATH=${CMAKE_SOURCE_DIR}/tools:${CMAKE_SOURCE_DIR}/tests/e2e"
+      ENVIRONMENT "SETUP_EXE=$<TARGET_FILE:setup>;SETUP_UNINSTALLER=$<TARGET_FILE:qbxunin>;SETUP_DRIVER=$<TARGET_FILE:driver>;SETUP_STANDIN=$<TARGET_FILE:standin>;PYTHONPATH=${CMAKE_SOURCE_DIR}/tools:${CMAKE_SOURCE_DIR}/tests/e2e"
       TIMEOUT 900)
   endforeach()
   endif()

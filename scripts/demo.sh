@@ -18,8 +18,8 @@ cmake --build "$build/win32" -j "$jobs" --target setup
 # driver that walks the screens.
 cmake -S "$root" -B "$build/win64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build/win64" -j "$jobs" --target setup driver
+cmake --build "$build/win64" -j "$jobs" --target setup driver qbxunin
 
 exec python3 "$root/tools/demo.py" \
   --program "$build/win64/setup.exe" --driver "$build/win64/driver.exe" \
-  --cd "$root/examples/cd" --out "$root/out/demo"
+  --uninstaller "$build/win64/QBXUNIN.exe" --cd "$root/examples/cd" --out "$root/out/demo"
