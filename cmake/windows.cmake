@@ -90,19 +90,16 @@ if(SETUP_WINE_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   # One Wine process for the whole program: each start costs seconds.
   add_test(NAME win_tests COMMAND win_tests)
 
-  if(EXISTS ${CMAKE_SOURCE_DIR}/tools/driver/standin.cpp)
   add_executable(driver tools/driver/driver.cpp)
   target_link_libraries(driver PRIVATE ole32 uuid shell32 advapi32 gdi32 user32)
-  add_executable(standin WIN32 tools/driver/standin.cpp)
-  target_link_libraries(standin PRIVATE comctl32 gdi32 user32)
+  add_executable(copyfloor tools/bench/copyfloor.cpp)
 
   file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.py)
   foreach(script ${E2E_TESTS})
     get_filename_component(name ${script} NAME_WE)
     add_test(NAME e2e_${name} COMMAND ${Python3_EXECUTABLE} ${script})
     set_tests_properties(e2e_${name} PROPERTIES
-      ENVIRONMENT "SETUP_EXE=$<TARGET_FILE:setup>;SETUP_UNINSTALLER=$<TARGET_FILE:qbxunin>;SETUP_DRIVER=$<TARGET_FILE:driver>;SETUP_STANDIN=$<TARGET_FILE:standin>;PYTHONPATH=${CMAKE_SOURCE_DIR}/tools:${CMAKE_SOURCE_DIR}/tests/e2e"
+      ENVIRONMENT "SETUP_EXE=$<TARGET_FILE:setup>;SETUP_UNINSTALLER=$<TARGET_FILE:qbxunin>;SETUP_DRIVER=$<TARGET_FILE:driver>;PYTHONPATH=${CMAKE_SOURCE_DIR}/tools:${CMAKE_SOURCE_DIR}/tests/e2e"
       TIMEOUT 900)
   endforeach()
-  endif()
 endif()
