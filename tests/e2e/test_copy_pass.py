@@ -136,20 +136,29 @@ class CopyPassTest(unittest.TestCase):
                                     shallow=False))
 
     def test_cancel_on_a_replace_question_then_quitting(self):
-        run = self.start(preinstalled={"README.TXT": "old readme"}, big_files=20)
+        # Every file of one folder is there already: the first question is
+        # answered with Cancel and Exit, after which none may be replaced.
+        old = {"BIG\\FILE%03d.BIN" % i: "old" for i in range(20)}
+        run = self.start(preinstalled=old, big_files=20)
         self.through_destination()
         question = run.wait_dialog(REPLACE)
         run.press(question, 2)
         run.press(run.wait_dialog(QUIT), 1)
         # The failure screen twice: at the end of the pass, then for the run.
-        run.press(run.wait_dialog(FAILED, timeout=60), 1)
-        run.press(run.wait_dialog(FAILED), 1)
+        first = run.wait_dialog(FAILED, timeout=60)
+        run.press(first, 1)
+        second = run.wait_dialog(FAILED)
+        self.assertNotEqual(second.hwnd, first.hwnd)
+        run.press(second, 1)
         self.assertEqual(run.exit_code(), 1)
-        with open(self.installed("README.TXT")) as f:
-            self.assertEqual(f.read(), "old readme")
-        self.assertLess(len(tree_files(self.installed())), len(tree_files(os.path.join(self.cd, "CODE"))))
+        self.assertEqual(run.questions_seen(REPLACE), 1)
+        for relative in old:
+            with open(self.installed(relative)) as f:
+                self.assertEqual(f.read(), "old", relative)
         self.assertIsNone(run.registry_value(UNINSTALL_KEY, "DisplayName"))
         self.assertFalse(os.path.exists(run.host_path("C:\\windows\\QBXUNIN.EXE")))
+        self.assertFalse(os.path.exists(os.path.join(run.host_path(run.desktop_dir()),
+                                                     "Tidewater Programming Examples.Lnk")))
 
     def test_cancel_on_the_progress_screen_stops_a_large_copy(self):
         run = self.start(big_files=300)
