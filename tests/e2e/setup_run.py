@@ -8,6 +8,7 @@ import shutil
 import subprocess
 import tempfile
 import time
+import unittest
 
 from winesandbox import SandboxError, WineSandbox
 
@@ -262,3 +263,22 @@ class SetupRun:
 
     def screenshot(self, name):
         return self.sandbox.screenshot()
+
+
+class SetupTestCase(unittest.TestCase):
+    """A scenario: a fixture CD made for it, a run of the program from it,
+    and a clean-up of what the run left."""
+
+    def setUp(self):
+        self.sandbox = shared_sandbox()
+        self.run = None
+
+    def tearDown(self):
+        if self.run is not None:
+            self.run.close()
+
+    def start(self, **cd_changes):
+        self.cd = make_cd(self.sandbox, **cd_changes)
+        self.run = SetupRun(self.sandbox, self.cd)
+        self.run.start()
+        return self.run

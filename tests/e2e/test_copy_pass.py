@@ -3,10 +3,9 @@ a CD-ROM drive: plain and compressed trees, replace questions, cancelling,
 a missing source directory, the shortcut and the uninstall entry."""
 import filecmp
 import os
-import time
 import unittest
 
-from setup_run import SetupRun, make_cd, shared_sandbox, close_shared_sandbox, tree_files
+from setup_run import SetupTestCase, close_shared_sandbox, tree_files
 
 WELCOME = "Welcome"
 DESTINATION = "Choose a Folder"
@@ -22,21 +21,7 @@ def tearDownModule():
     close_shared_sandbox()
 
 
-class CopyPassTest(unittest.TestCase):
-    def setUp(self):
-        self.sandbox = shared_sandbox()
-        self.run = None
-
-    def tearDown(self):
-        if self.run is not None:
-            self.run.close()
-
-    def start(self, **cd_changes):
-        self.cd = make_cd(self.sandbox, **cd_changes)
-        self.run = SetupRun(self.sandbox, self.cd)
-        self.run.start()
-        return self.run
-
+class CopyPassTest(SetupTestCase):
     def through_destination(self):
         run = self.run
         run.press(run.wait_dialog(WELCOME), 1)

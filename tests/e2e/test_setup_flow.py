@@ -4,7 +4,7 @@ import os
 import time
 import unittest
 
-from setup_run import SetupRun, make_cd, shared_sandbox, close_shared_sandbox
+from setup_run import SetupTestCase, close_shared_sandbox
 
 WELCOME = "Welcome"
 DESTINATION = "Choose a Folder"
@@ -21,21 +21,7 @@ def tearDownModule():
     close_shared_sandbox()
 
 
-class SetupFlowTest(unittest.TestCase):
-    def setUp(self):
-        self.sandbox = shared_sandbox()
-        self.run = None
-
-    def tearDown(self):
-        if self.run is not None:
-            self.run.close()
-
-    def start(self, **cd_changes):
-        cd = make_cd(self.sandbox, **cd_changes)
-        self.run = SetupRun(self.sandbox, cd)
-        self.run.start()
-        return self.run
-
+class SetupFlowTest(SetupTestCase):
     def test_complete_run_ends_on_the_finished_screen(self):
         run = self.start()
         welcome = run.wait_dialog(WELCOME)

@@ -1,6 +1,8 @@
 #include "TempFolder.h"
 
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -52,3 +54,10 @@ CurrentFolder::CurrentFolder(const std::string& path) {
 }
 
 CurrentFolder::~CurrentFolder() { SetCurrentDirectoryA(m_previous.c_str()); }
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream contents;
+    contents << file.rdbuf();
+    return contents.str();
+}

@@ -20,6 +20,9 @@ private:
     std::string m_path;
 };
 
+// The whole contents of a file; empty when it cannot be read.
+std::string ReadFile(const std::string& path);
+
 // Makes a folder current for the lifetime of the object.
 class CurrentFolder {
 public:

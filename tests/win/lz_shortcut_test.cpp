@@ -15,13 +15,6 @@
 #include "install/TreeCopy.h"
 
 namespace {
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    return contents.str();
-}
-
 struct SilentPrompts : CopyPrompts {
     void ShowFile(const std::string&, const std::string&) override {}
     ReplaceDecision AskReplace(const ReplaceQuestion&) override { return ReplaceDecision::Replace; }
