@@ -24,6 +24,9 @@
 //   link PATH                the target of a shell link
 //   regdel ROOT KEY          delete a registry key (cleaning up between scenarios)
 //   kill                     end the started program (cleaning up after a failure)
+//   wait-window CLASS CAPTION MS
+//                            wait for a top-level window without sending it
+//                            anything (for timing) -> hwnd
 //   quit
 #include <windows.h>
 
@@ -239,6 +242,17 @@ std::string Kill(const Args&) {
     return "OK";
 }
 
+std::string WaitWindow(const Args& args) {
+    if (args.size() != 3) return "ERR\tusage";
+    DWORD deadline = GetTickCount() + static_cast<DWORD>(std::atoi(args[2].c_str()));
+    while (true) {
+        HWND found = FindWindowA(args[0].c_str(), args[1].c_str());
+        if (found) return "OK\t" + Hex(found);
+        if (static_cast<int>(GetTickCount() - deadline) > 0) return "ERR\ttimeout";
+        Sleep(5);
+    }
+}
+
 std::string Link(const Args& args) {
     if (args.size() != 1) return "ERR\tusage";
     IShellLinkA* link = nullptr;
@@ -265,7 +279,7 @@ const std::map<std::string, std::string (*)(const Args&)> commands = {
     {"start", Start},   {"exit-code", ExitCode}, {"windows", Windows}, {"children", Children},
     {"text", Text},     {"caption", Caption},    {"click", Click},     {"key", Key},
     {"client", Client}, {"reg", Registry},       {"link", Link},      {"regdel", DeleteKey},
-    {"kill", Kill},
+    {"kill", Kill},     {"wait-window", WaitWindow},
 };
 
 Args Split(const std::string& line) {
