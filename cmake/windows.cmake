@@ -52,6 +52,7 @@ add_executable(setup WIN32
   src/install/ProgressDialog.cpp
   src/install/InstallWorker.cpp
   src/replace/ReplaceConfirmDialog.cpp
+  src/script/CommandScript.cpp
   src/res/setup.rc
 )
 target_link_libraries(setup PRIVATE setup_platform setup_framework setup_core

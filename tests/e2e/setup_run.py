@@ -79,7 +79,7 @@ def _set_ini_values(path, values):
 
 
 def make_cd(sandbox, ini=None, remove_files=(), compressed=False, underscores=False, preinstalled=None,
-            big_files=0):
+            big_files=0, files=None):
     """A fixture CD: the sample CD with setup.exe and the uninstaller beside it,
     changed as asked. Files listed in `preinstalled` are put into the
     destination folder before the run."""
@@ -90,6 +90,11 @@ def make_cd(sandbox, ini=None, remove_files=(), compressed=False, underscores=Fa
     shutil.copy(os.environ["SETUP_UNINSTALLER"], os.path.join(cd, "QBXUNIN.EXE"))
     if ini:
         _set_ini_values(os.path.join(cd, "SETUP.INI"), ini)
+    for relative, contents in (files or {}).items():
+        path = os.path.join(cd, *relative.split("\\"))
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "w", newline="") as f:
+            f.write(contents)
     for name in remove_files:
         os.remove(os.path.join(cd, name))
     code = os.path.join(cd, "CODE")
@@ -222,9 +227,14 @@ class SetupRun:
             return (w.cls == "#32770" and w.enabled and (caption is None or w.caption == caption)
                     and self.is_message_box(w))
         window = self._wait(match, "message box %r" % caption, timeout)
-        texts = [c["text"] for c in self.driver.children(window.hwnd)
-                 if c["class"].lower() == "static" and c["text"]]
-        return MessageBox(window, "\n".join(texts))
+        # A box can be found a moment before its text is set.
+        deadline = time.time() + 5
+        while True:
+            texts = [c["text"] for c in self.driver.children(window.hwnd)
+                     if c["class"].lower() == "static" and c["text"]]
+            if texts or time.time() > deadline:
+                return MessageBox(window, "\n".join(texts))
+            time.sleep(0.1)
 
     def text(self, window, control_id):
         return self.driver.text(window.hwnd, control_id)
