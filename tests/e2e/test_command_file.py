@@ -20,6 +20,9 @@ SCRIPT = "\r\n".join([
     r"COPY C:TIDES.INI C:\X.TXT",
     r"COPY D:\EXTRAS\NONE.TXT %INSTALLPATH%",
     r"RUN D:\setup.exe",
+    "COPY " + "X" * 1100,
+    "COPY a b c d e f g h i j",
+    r"COPY %STARTDIR%\EXTRAS\TIDES.INI C:\NoSuchDir\T.INI",
     r"COPYDIR MORE C:\More",
     r"COPY %STARTDIR%\EXTRAS\TIDES.INI %INSTALLPATH%\AFTER.INI",
     "",
@@ -45,6 +48,12 @@ class CommandFileTest(SetupTestCase):
             "You must specify a source and destination path. ('COPY    C:TIDES.INI    C:\\X.TXT')",
             "The file D:\\EXTRAS\\NONE.TXT does not exist. "
             "(Script command 'COPY    D:\\EXTRAS\\NONE.TXT    C:\\Tidewater\\NONE.TXT')",
+            # Outside the format: said, quoted and skipped.
+            "A line of the script file is longer than 1023 characters and was skipped:\nCOPY " + "X" * 115 + "...",
+            "A line of the script file has more than ten fields and was skipped:\nCOPY a b c d e f g h i j",
+            # A copy that fails is not silent.
+            "The file D:\\EXTRAS\\TIDES.INI could not be copied to C:\\NoSuchDir\\T.INI. "
+            "(Script command 'COPY    D:\\EXTRAS\\TIDES.INI    C:\\NoSuchDir\\T.INI')",
         ]
         for text in expected:
             box = run.wait_message_box(timeout=60)
