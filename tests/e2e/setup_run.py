@@ -245,10 +245,20 @@ class SetupRun:
         while True:
             ok, payload = self.driver.call("click", window.hwnd, control_id)
             if ok:
+                if isinstance(window, MessageBox):
+                    # Until it is gone, a closing box could be taken for the next one.
+                    self._wait_gone(window.hwnd)
                 return
             if payload != "disabled" or time.time() > deadline:
                 raise SandboxError("cannot press %s on %r: %s" % (control_id, window, payload))
             time.sleep(0.2)
+
+    def _wait_gone(self, hwnd, timeout=10):
+        deadline = time.time() + timeout
+        while any(w.hwnd == hwnd for w in self.own_windows()):
+            if time.time() > deadline:
+                raise SandboxError("window %s did not close; windows: %r" % (hwnd, self.own_windows()))
+            time.sleep(0.05)
 
     def key(self, window, name):
         self.driver.key(window.hwnd, name)

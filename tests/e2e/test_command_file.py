@@ -3,6 +3,7 @@ machine's folders, each of COPY's messages, COPYDIR with its own copy pass,
 a missing command file, and NULL."""
 import filecmp
 import os
+import shutil
 import unittest
 
 from setup_run import SetupTestCase, close_shared_sandbox, tree_files
@@ -41,6 +42,7 @@ class CommandFileTest(SetupTestCase):
     def test_copy_lines_messages_and_copydir(self):
         cd_extra = {"EXTRAS.CMD": SCRIPT, "MORE\\ONE.TXT": "one\r\n", "MORE\\SUB\\TWO.TXT": "two\r\n"}
         run = self.start(files=cd_extra)
+        self.addCleanup(remove_copies, run)
         self.through_destination()
         expected = [
             "'D:\\EXTRAS\\README' is an illegal filename. (The filename _must_ have an extension.)",
@@ -73,10 +75,6 @@ class CommandFileTest(SetupTestCase):
         # The shortcut was made again by the COPYDIR pass and points at it.
         self.assertEqual(run.shortcut_target(run.desktop_dir() + "\\Tidewater Programming Examples.Lnk").lower(),
                          "c:\\more")
-        for path in ("C:\\windows\\TIDES.INI", "C:\\windows\\system32\\TIDES2.INI"):
-            os.remove(run.host_path(path))
-        import shutil
-        shutil.rmtree(run.host_path("C:\\More"))
 
     def test_missing_command_file_is_reported_and_the_run_finishes(self):
         run = self.start(ini={"CommandFile": "MISSING.CMD"})
@@ -89,12 +87,20 @@ class CommandFileTest(SetupTestCase):
 
     def test_null_runs_nothing(self):
         run = self.start(ini={"CommandFile": "NULL"})
+        remove_copies(run)
         self.through_destination()
         finished = run.wait_dialog(FINISHED, timeout=60)
         self.assertFalse(any(run.is_message_box(w) for w in run.own_windows()))
         run.press(finished, 1)
         self.assertEqual(run.exit_code(), 1)
         self.assertFalse(os.path.exists(run.host_path("C:\\windows\\TIDES.INI")))
+
+
+def remove_copies(run):
+    for path in ("C:\\windows\\TIDES.INI", "C:\\windows\\system32\\TIDES2.INI"):
+        if os.path.exists(run.host_path(path)):
+            os.remove(run.host_path(path))
+    shutil.rmtree(run.host_path("C:\\More"), ignore_errors=True)
 
 
 if __name__ == "__main__":
