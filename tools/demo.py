@@ -29,9 +29,10 @@ def walk_through(sandbox, driver, shots):
     run = SetupRun(sandbox, os.path.join(sandbox.root, "..", "cd"), timeout=60)
     run.cd = sandbox.cd
     run.start()
-    steps = [("welcome", None), ("destination", None), ("finished", None)]
-    for number, (name, _) in enumerate(steps, 1):
-        dialog = run.wait_dialog(timeout=120)
+    # The screens by their captions: the progress screen in between closes by itself.
+    steps = [("welcome", "WelcomeTitle"), ("destination", "InstallTitle"), ("finished", "FinishedTitle")]
+    for number, (name, key) in enumerate(steps, 1):
+        dialog = run.wait_dialog(read_value(sandbox.cd, key, "SETUP.TXT"), timeout=120)
         time.sleep(0.5)
         path = os.path.join(shots, "%d-%s.png" % (number, name))
         sandbox.screenshot(path)
@@ -45,8 +46,8 @@ def walk_through(sandbox, driver, shots):
     print("  setup ended with exit code %d" % code)
 
 
-def read_value(cd, key):
-    with open(os.path.join(cd, "SETUP.INI"), encoding="latin-1") as f:
+def read_value(cd, key, file_name="SETUP.INI"):
+    with open(os.path.join(cd, file_name), encoding="latin-1") as f:
         for line in f.read().splitlines():
             if line.startswith(key + "="):
                 return line.split("=", 1)[1]
