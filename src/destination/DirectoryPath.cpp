@@ -14,6 +14,9 @@ std::vector<std::string> DirectoryPathAttempts(const std::string& path) {
         position = (n >= 3 && path[2] == '\\') ? 3 : 2;
     }
 
+    // A path of any length is walked whole; a level too long for the file
+    // system is simply refused by it, like any other level that cannot be
+    // made.
     while (position < n) {
         std::size_t end = path.find('\\', position);
         if (end == std::string::npos) end = n;

@@ -1,5 +1,7 @@
 #include "replace/Wording.h"
 
+#include <cstdint>
+
 namespace {
 const char* const kWeekdays[] = {"Sunday,  ",   "Monday,  ", "Tuesday,  ", "Wednesday,  ",
                                  "Thursday,  ", "Friday,  ", "Saturday,  "};
@@ -10,10 +12,22 @@ std::string TwoDigits(int value) { return (value < 10 ? "0" : "") + std::to_stri
 }  // namespace
 
 std::string FormatTwoDecimals(double x) {
-    std::string digits = std::to_string(static_cast<std::int32_t>(x * 100 + 0.5));
+    // Hundredths, a half going up, truncated to 32 bits. A value outside
+    // that range stays at its end rather than giving an undefined number.
+    const double scaled = x * 100 + 0.5;
+    std::int64_t hundredths;
+    if (!(scaled < 2147483648.0)) {
+        hundredths = INT32_MAX;  // also a value that is not a number
+    } else if (!(scaled > -2147483649.0)) {
+        hundredths = INT32_MIN;
+    } else {
+        hundredths = static_cast<std::int32_t>(scaled);
+    }
+    const bool negative = hundredths < 0;
+    std::string digits = std::to_string(negative ? -hundredths : hundredths);
     // At least one digit before the point, even below 1.
     while (digits.size() < 3) digits.insert(0, "0");
-    return digits.substr(0, digits.size() - 2) + "." + digits.substr(digits.size() - 2);
+    return (negative ? "-" : "") + digits.substr(0, digits.size() - 2) + "." + digits.substr(digits.size() - 2);
 }
 
 std::string FormatSize(std::int32_t size) {

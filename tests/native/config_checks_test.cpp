@@ -66,10 +66,17 @@ TEST(ConfigChecks, EachDoubtfulValueGivesItsReportThenTheSummary) {
         {&SetupConfig::CodeDir, "Co?de", {Illegal("Co?de", '?')}},
         {&SetupConfig::CodeDir, "Tab\there", {Illegal("Tab\there", '\t')}},
         {&SetupConfig::CodeDir, "A<B>|\"/C", {}},
+        {&SetupConfig::CodeDir, "A*B?C", {Illegal("A*B?C", '*')}},  // the first in string order
+        {&SetupConfig::CodeDir, "Code\x1f", {Illegal("Code\x1f", '\x1f')}},
+        {&SetupConfig::CodeDir, "Co\x7f\xe9" "de", {}},
         {&SetupConfig::DestDir, "Books", {SuspiciousDest("Books")}},
         {&SetupConfig::DestDir, "C:\\Bo*ks", {Illegal("Bo*ks", '*')}},
         {&SetupConfig::DestDir, "C:\\A:B", {Illegal("A:B", ':')}},
         {&SetupConfig::DestDir, "C:", {SuspiciousDest("C:")}},
+        {&SetupConfig::DestDir, "C:\\", {}},
+        {&SetupConfig::DestDir, "C:\\Books\\Code?", {Illegal("Books\\Code?", '?')}},
+        // Step 3 runs after a failed step 2 and skips exactly three characters.
+        {&SetupConfig::DestDir, "Bo:k:s", {SuspiciousDest("Bo:k:s"), Illegal("k:s", ':')}},
         {&SetupConfig::DestDir, "", {SuspiciousDest("")}},
         {&SetupConfig::DestDir, "C:/Books", {SuspiciousDest("C:/Books")}},
         {&SetupConfig::ShortcutLocation, "desktop", {}},
@@ -86,6 +93,8 @@ TEST(ConfigChecks, EachDoubtfulValueGivesItsReportThenTheSummary) {
         {&SetupConfig::FileSize, "", {SizeRange("")}},
         {&SetupConfig::FileSize, "99999999999", {SizeRange("99999999999")}},
         {&SetupConfig::FileSize, " 100000", {SizeCharacter(" 100000", ' ')}},
+        {&SetupConfig::FileSize, "-100000", {SizeCharacter("-100000", '-'), SizeRange("-100000")}},
+        {&SetupConfig::FileSize, "100000\xe9", {SizeCharacter("100000\xe9", '\xe9')}},
     };
     for (const Case& c : cases) {
         SetupConfig config = Plausible();

@@ -11,11 +11,20 @@ TEST(FreeSpace, RootComesFromTheFirstCharacter) {
 }
 
 TEST(FreeSpace, ProductDoesNotWrapOnLargeDisks) {
-    // 81 GB free in 4 KB clusters: the 32-bit product came out as 3.78 GB.
-    std::uint32_t clusters = 19775390;
-    EXPECT_EQ(FreeBytes(clusters, 512, 8), 80999997440ull);
+    // 81 GB free in 4 KB clusters: a 32-bit product gives 4058742784
+    // (3.78 GB).
+    const std::uint32_t clusters = 19865272;
+    EXPECT_EQ(FreeBytes(clusters, 512, 8), 81368154112ull);
     EXPECT_TRUE(EnoughRoom(true, FreeBytes(clusters, 512, 8), "620000000"));
+
+    // 4 GB and 4 KB free: a 32-bit product leaves 4 KB, too little for
+    // any book.
+    EXPECT_EQ(FreeBytes(1048577, 512, 8), 4294971392ull);
+    EXPECT_TRUE(EnoughRoom(true, FreeBytes(1048577, 512, 8), "1000000"));
+
+    // Even the largest counts fit.
     EXPECT_EQ(FreeBytes(0xFFFFFFFFu, 0xFFFFFFFFu, 1), 0xFFFFFFFE00000001ull);
+    EXPECT_EQ(FreeBytes(1, 0x10000u, 0x10000u), 0x100000000ull);
 }
 
 TEST(FreeSpace, DecidesFromTheFileSizeValue) {

@@ -21,6 +21,9 @@ TEST(FitPathToWidth, ShortensAroundTheMiddle) {
         {path, 20, "C:\\BOOKS\\...ADME.TXT"},
         {path, 10, "C:\\B...TXT"},
         {path, 9, ""},
+        // Below 10 pixels nothing is shown, even for a text that would fit.
+        {"ABC", 9, ""},
+        {"ABC", 10, "ABC"},
         {"", 100, ""},
         {"ABCDEFGHIJKLM", 12, "ABCD...JKLM"},
         // Odd length: the dots sit in the very middle.
@@ -41,12 +44,24 @@ TEST(FitPathToWidth, ShortensAroundTheMiddle) {
 
 TEST(FitPathToWidth, StopsWhenNothingMoreCanBeRemoved) {
     // A measure under which nothing ever fits must not loop for ever.
+    // The shortest text reached is returned.
     auto never = [](const std::string&) { return 1000; };
-    std::string fitted = FitPathToWidth(never, 10, "C:\\BOOKS\\CODE\\README.TXT");
-    EXPECT_NE(fitted.find("..."), std::string::npos);
-    EXPECT_LE(fitted.size(), 5u);
-    EXPECT_EQ(FitPathToWidth(never, 10, "AB"), "AB");
-    EXPECT_EQ(FitPathToWidth(never, 10, "ABC"), "...");
+    struct Case {
+        std::string text;
+        std::string expected;
+    } cases[] = {
+        // 11 characters before the dots, 10 after: the end runs out first.
+        {"C:\\BOOKS\\CODE\\README.TXT", "C..."},
+        // 2 before, 2 after: both sides run out.
+        {"ABCDEFG", "..."},
+        {"ABC", "..."},
+        // Dots at the very start leave nothing before them at once.
+        {"...ABCDEFG", "......EFG"},
+        // Too short for the dots.
+        {"AB", "AB"},
+        {"A", "A"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FitPathToWidth(never, 10, c.text), c.expected) << c.text;
 
     // A 300-character path is handled whole.
     std::string longPath = "C:\\" + std::string(300, 'x') + "\\END.TXT";

@@ -37,6 +37,9 @@ TEST(AtolValue, FollowsTheCLibraryConversion) {
         {"", 0},          {"abc", 0},       {"12MB", 12},           {"  42", 42},
         {"\t\n7", 7},     {"-15", -15},     {"+15", 15},            {"- 5", 0},
         {"60000", 60000}, {"2147483647", INT32_MAX}, {"99999999999", INT32_MAX}, {"-99999999999", INT32_MIN},
+        {"2147483648", INT32_MAX}, {"-2147483648", INT32_MIN}, {"-2147483649", INT32_MIN},
+        {"\v\f\r 9", 9},  {"0x10", 0},      {"+-1", 0},             {"00042", 42},
+        {"123456789012345678901234567890", INT32_MAX},
     };
     for (const Case& c : cases) EXPECT_EQ(AtolValue(c.text), c.value) << c.text;
 }

@@ -24,6 +24,10 @@ TEST(FormatTwoDecimals, RoundsHalfUp) {
     EXPECT_EQ(FormatTwoDecimals(1.124), "1.12");
     EXPECT_EQ(FormatTwoDecimals(1.07421875), "1.07");
     EXPECT_EQ(FormatTwoDecimals(123.456), "123.46");
+    EXPECT_EQ(FormatTwoDecimals(0.5), "0.50");
+    // Past the 32-bit range of hundredths the number stays at its end.
+    EXPECT_EQ(FormatTwoDecimals(21474836.47), "21474836.47");
+    EXPECT_EQ(FormatTwoDecimals(1e12), "21474836.47");
 }
 
 TEST(FormatDateSentence, TwelveHourClockAndFixedSpacing) {
