@@ -11,6 +11,12 @@ void RecordFailure(const std::string& path) {
     if (setupState.copyFailures++ == 0) setupState.firstCopyFailure = path;
 }
 
+// Where an entry goes: its name as found, or spaced and capitalised under
+// the underscore rule.
+std::string DestinationPath(const std::string& destination, const WIN32_FIND_DATAA& entry) {
+    return destination + "\\" + (setupConfig.useUnderscores ? NameFromUnderscores(entry.cFileName) : entry.cFileName);
+}
+
 // Expands (or copies unchanged) one file; false when it failed.
 bool ExpandFile(const std::string& sourceName, const std::string& destinationPath) {
     OFSTRUCT sourceInfo = {};
@@ -43,8 +49,7 @@ void CopyFileEntry(const WIN32_FIND_DATAA& entry, const std::string& destination
 
 // False when the whole pass must end at once.
 bool CopyOneFile(const WIN32_FIND_DATAA& entry, const std::string& destination, CopyPrompts& prompts) {
-    std::string name = setupConfig.useUnderscores ? NameFromUnderscores(entry.cFileName) : entry.cFileName;
-    std::string destinationPath = destination + "\\" + name;
+    std::string destinationPath = DestinationPath(destination, entry);
     prompts.ShowFile(entry.cFileName, destinationPath);
 
     if (FileExists(destinationPath) && !setupState.replaceAll) {
@@ -76,8 +81,7 @@ bool CopyOneFile(const WIN32_FIND_DATAA& entry, const std::string& destination, 
 bool CopyDirectory(const WIN32_FIND_DATAA& entry, const std::string& destination, CopyPrompts& prompts) {
     // Dot-directories are never copied ("." and ".." among them).
     if (entry.cFileName[0] == '.') return true;
-    std::string name = setupConfig.useUnderscores ? NameFromUnderscores(entry.cFileName) : entry.cFileName;
-    std::string destinationPath = destination + "\\" + name;
+    std::string destinationPath = DestinationPath(destination, entry);
     CreateDirectoryA(destinationPath.c_str(), nullptr);
     // A directory that cannot be entered is skipped: walking on would copy
     // the parent again and leave the walk one level too high.

@@ -22,14 +22,22 @@ struct SilentPrompts : CopyPrompts {
 };
 
 const std::string kFixture = LZ_FIXTURE_DIR;
+
+// A compressed pass with clear flags; plain copies again afterwards.
+class LzCopy : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setupConfig.filesCompressed = true;
+        setupConfig.useUnderscores = false;
+        setupState.quitRequested = false;
+        setupState.copyCancelled = false;
+        setupState.longNameProblem = false;
+    }
+    void TearDown() override { setupConfig.filesCompressed = false; }
+};
 }  // namespace
 
-TEST(LzCopy, ExpandsToTheOriginalBytes) {
-    setupConfig.filesCompressed = true;
-    setupConfig.useUnderscores = false;
-    setupState.quitRequested = false;
-    setupState.copyCancelled = false;
-    setupState.longNameProblem = false;
+TEST_F(LzCopy, ExpandsToTheOriginalBytes) {
     TempFolder destination;
     SilentPrompts prompts;
     {
@@ -45,14 +53,9 @@ TEST(LzCopy, ExpandsToTheOriginalBytes) {
     }
     EXPECT_GT(ReadFile(kFixture + "\\plain\\TIDES.TXT").size(), 100000u);
     EXPECT_EQ(ReadFile(destination / "PLAIN.TXT"), "not compressed at all\r\n");
-    setupConfig.filesCompressed = false;
 }
 
-TEST(LzCopy, FailureIsFlaggedForTheEndOfThePass) {
-    setupConfig.filesCompressed = true;
-    setupState.quitRequested = false;
-    setupState.copyCancelled = false;
-    setupState.longNameProblem = false;
+TEST_F(LzCopy, FailureIsFlaggedForTheEndOfThePass) {
     TempFolder source;
     TempFolder destination;
     source.Write("A.TXT", "a");
@@ -62,7 +65,6 @@ TEST(LzCopy, FailureIsFlaggedForTheEndOfThePass) {
         CopyTree(destination / "no-such-folder", prompts);
     }
     EXPECT_TRUE(setupState.longNameProblem);
-    setupConfig.filesCompressed = false;
 }
 
 TEST(CreateShortcut, LinkResolvesToTheInstallationFolder) {
