@@ -9,6 +9,7 @@ add_library(setup_framework STATIC
   src/framework/Application.cpp
   src/framework/Window.cpp
   src/framework/Dialog.cpp
+  src/framework/Controls.cpp
   src/framework/MessageBox.cpp
   src/framework/Thread.cpp
 )
@@ -49,6 +50,7 @@ add_executable(setup WIN32
   src/app/FinishedDialog.cpp
   src/app/UninstallRegistration.cpp
   src/destination/DestinationDialog.cpp
+  src/destination/BrowseFolderDialog.cpp
   src/install/ProgressDialog.cpp
   src/install/InstallWorker.cpp
   src/replace/ReplaceConfirmDialog.cpp

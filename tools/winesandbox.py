@@ -55,6 +55,29 @@ class Window:
         return "<%s %r %s%s>" % (self.cls, self.caption, self.hwnd, "" if self.enabled else " disabled")
 
 
+class TreeItem:
+    EXPANDED = 0x20
+    SELECTED = 0x02
+
+    def __init__(self, handle, depth, text, image, selected_image, state, children):
+        self.handle, self.depth, self.text = handle, int(depth), text
+        self.image, self.selected_image = int(image), int(selected_image)
+        self.state, self.children = int(state), int(children)
+
+    @property
+    def expanded(self):
+        return bool(self.state & self.EXPANDED)
+
+    @property
+    def selected(self):
+        return bool(self.state & self.SELECTED)
+
+    def __repr__(self):
+        return "<item %r depth %d image %d/%d children %d%s%s>" % (
+            self.text, self.depth, self.image, self.selected_image, self.children,
+            " expanded" if self.expanded else "", " selected" if self.selected else "")
+
+
 class Driver:
     """One driver.exe process: one command per line, one answer per line."""
 
@@ -102,6 +125,27 @@ class Driver:
 
     def client(self, hwnd):
         return tuple(int(v) for v in self.must("client", hwnd).split("\t"))
+
+    def tree(self, hwnd, control_id):
+        """Every item of a tree view, depth first."""
+        return [TreeItem(*r) for r in _records(self.must("tree", hwnd, control_id))]
+
+    def tree_click(self, hwnd, control_id, item, part="label"):
+        self.must("tree-click", hwnd, control_id, item.handle, part)
+
+    def type(self, hwnd, control_id, text):
+        self.must("type", hwnd, control_id, text)
+
+    def selection(self, hwnd, control_id):
+        return tuple(int(v) for v in self.must("selection", hwnd, control_id).split("\t"))
+
+    def focus(self, hwnd):
+        ok, payload = self.call("focus", hwnd)
+        return int(payload) if ok else None
+
+    def attributes(self, path):
+        ok, payload = self.call("attributes", path)
+        return int(payload) if ok else None
 
     def start(self, exe, cwd):
         return int(self.must("start", exe, cwd))

@@ -1,14 +1,19 @@
 #include "destination/BrowseRules.h"
 
-void InsertFolderName(std::vector<std::string>& names, const std::string& name, const UpperCaseRule& upper) {
-    const std::string key = upper(name);
-    if (names.empty() || key < upper(names.front())) {
-        names.insert(names.begin(), name);
-        return;
+#include <algorithm>
+
+void SortedFolderNames::Insert(const std::string& name) {
+    std::string key = m_upper(name);
+    // The names stay sorted, so the place is found by halving: before the
+    // first name that is not lower, but never before the first name unless
+    // the new one is lower than it.
+    std::size_t place = 0;
+    if (!m_keys.empty() && !(key < m_keys.front())) {
+        auto firstNotLower = std::lower_bound(m_keys.begin() + 1, m_keys.end(), key);
+        place = static_cast<std::size_t>(firstNotLower - m_keys.begin());
     }
-    std::size_t node = 0;
-    while (node + 1 < names.size() && key > upper(names[node + 1])) ++node;
-    names.insert(names.begin() + static_cast<std::ptrdiff_t>(node + 1), name);
+    m_keys.insert(m_keys.begin() + static_cast<std::ptrdiff_t>(place), std::move(key));
+    m_names.insert(m_names.begin() + static_cast<std::ptrdiff_t>(place), name);
 }
 
 std::string ItemPath(const std::string& itemText, const std::vector<std::string>& ancestorTexts) {

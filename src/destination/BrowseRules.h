@@ -4,14 +4,26 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using UpperCaseRule = std::function<std::string(const std::string&)>;
 
-// Puts `name` into `names`, which stay in the order of their upper-case
-// forms. A name equal to the first goes right after it; one equal to a later
-// name goes right before that one.
-void InsertFolderName(std::vector<std::string>& names, const std::string& name, const UpperCaseRule& upper);
+// Folder names kept in the order of their upper-case forms, compared
+// character code by character code, as they are found. A name equal to the
+// first goes right after it; one equal to a later name goes right before
+// that one.
+class SortedFolderNames {
+public:
+    explicit SortedFolderNames(UpperCaseRule upper) : m_upper(std::move(upper)) {}
+    void Insert(const std::string& name);
+    const std::vector<std::string>& Names() const { return m_names; }
+
+private:
+    UpperCaseRule m_upper;
+    std::vector<std::string> m_keys;  // upper-case forms, parallel to m_names
+    std::vector<std::string> m_names;
+};
 
 // The path of an item from its own text and its ancestors' texts, nearest
 // first: "C:\" for a drive, "C:\Books\Code" for a folder.

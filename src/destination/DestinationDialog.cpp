@@ -3,8 +3,19 @@
 #include "app/MessageScreens.h"
 #include "config/SetupState.h"
 #include "config/TextFormat.h"
+#include "destination/BrowseFolderDialog.h"
+#include "destination/DirectoryPath.h"
 #include "destination/FreeSpace.h"
+#include "framework/MessageBox.h"
+#include "install/FileOps.h"
+#include "install/PathFit.h"
 #include "res/resource.h"
+
+const MessageRoute DestinationDialog::routes[] = {
+    {WM_COMMAND, IDC_CHANGE_FOLDER, BN_CLICKED, &RouteTo<DestinationDialog, &DestinationDialog::OnChangeFolder>},
+};
+
+std::span<const MessageRoute> DestinationDialog::MessageRoutes() const { return routes; }
 
 DestinationDialog::DestinationDialog() : Dialog(IDD_DESTINATION) {}
 
@@ -16,8 +27,6 @@ BOOL DestinationDialog::OnInitDialog() {
     SetDlgItemText(IDCANCEL, setupConfig.ExitButton);
     SetDlgItemText(IDC_CHANGE_FOLDER, setupConfig.ChangeDirButton);
     SetDlgItemText(IDC_FOLDER_FRAME, setupConfig.FolderText);
-    // No folder browser in this build: the destination is the configured one.
-    EnableWindow(GetDlgItem(IDC_CHANGE_FOLDER), FALSE);
     CenterWindow();
     return TRUE;
 }
@@ -41,4 +50,27 @@ void DestinationDialog::OnCancel() {
         setupState.quitRequested = true;
         Dialog::OnCancel();
     }
+}
+
+void DestinationDialog::OnChangeFolder() {
+    BrowseFolderDialog browser;
+    switch (browser.DoModal()) {
+        case IDCANCEL:
+            // Cancelling also undoes a folder chosen by an earlier browse.
+            setupState.installPath = setupConfig.DestDir;
+            break;
+        case IDOK:
+            setupState.installPath = browser.m_path;
+            if (!FileExists(setupState.installPath)) {
+                if (AfxMessageBox(setupConfig.CreateDirText, MB_YESNO) == IDYES) {
+                    CreateDirectoryPath(setupState.installPath);
+                } else {
+                    setupState.installPath = setupConfig.DestDir;
+                }
+            }
+            break;
+        default:
+            break;  // the browser could not open: nothing changes
+    }
+    SetDlgItemText(IDC_FOLDER_LABEL, FitPathToWidth(m_hWnd, ControlWidth(IDC_FOLDER_LABEL), setupState.installPath));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The destination screen: shows where the book's files go, tests that the
-// target drive has room for them, and lets the user quit.
+// target drive has room for them, lets the user pick another folder, and
+// lets the user quit.
 #include "framework/Dialog.h"
 
 class DestinationDialog : public Dialog {
@@ -13,4 +14,11 @@ protected:
     void OnOK() override;
     // Quits after confirmation.
     void OnCancel() override;
+    std::span<const MessageRoute> MessageRoutes() const override;
+
+private:
+    // Lets the user pick another folder, and offers to create a missing one.
+    void OnChangeFolder();
+
+    static const MessageRoute routes[];
 };

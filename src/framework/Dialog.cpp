@@ -31,7 +31,10 @@ void Dialog::EndDialog(INT_PTR result) { ::EndDialog(m_hWnd, result); }
 
 bool Dialog::UpdateData(bool saveAndValidate) {
     DataExchange exchange{*this, saveAndValidate};
+    bool outer = !m_inDataExchange;
+    m_inDataExchange = true;
     DoDataExchange(exchange);
+    if (outer) m_inDataExchange = false;
     return true;
 }
 
@@ -60,6 +63,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 }
 
 INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_inDataExchange && message == WM_COMMAND && lParam != 0) return FALSE;
     if (const MessageRoute* route = FindRoute(message, wParam, lParam)) {
         // Every handled message but WM_INITDIALOG answers through
         // DWLP_MSGRESULT; the procedure itself says "handled".

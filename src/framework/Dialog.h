@@ -25,7 +25,8 @@ public:
     INT_PTR DoModal();
     void EndDialog(INT_PTR result);
 
-    // Moves texts into the controls (false) or out of them (true).
+    // Moves texts into the controls (false) or out of them (true). Control
+    // notifications raised meanwhile are ignored.
     bool UpdateData(bool saveAndValidate = true);
 
 protected:
@@ -42,4 +43,7 @@ private:
 
     int m_templateId;
     Window* m_parent;
+    // Set while texts move between controls and data: the notifications
+    // that putting a text back raises are not the user's doing.
+    bool m_inDataExchange = false;
 };

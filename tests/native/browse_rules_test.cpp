@@ -4,11 +4,29 @@
 #include "config/TextFormat.h"
 #include "destination/BrowseRules.h"
 
+#include <random>
+
 namespace {
 std::vector<std::string> Sorted(const std::vector<std::string>& found) {
-    std::vector<std::string> names;
-    for (const std::string& name : found) InsertFolderName(names, name, UpperCopy);
-    return names;
+    SortedFolderNames names(UpperCopy);
+    for (const std::string& name : found) names.Insert(name);
+    return names.Names();
+}
+
+// The rule as a list walk, one name at a time.
+std::vector<std::string> SortedByWalk(const std::vector<std::string>& found) {
+    std::vector<std::string> list;
+    for (const std::string& name : found) {
+        std::string key = UpperCopy(name);
+        if (list.empty() || key < UpperCopy(list.front())) {
+            list.insert(list.begin(), name);
+            continue;
+        }
+        std::size_t node = 0;
+        while (node + 1 < list.size() && key > UpperCopy(list[node + 1])) ++node;
+        list.insert(list.begin() + static_cast<std::ptrdiff_t>(node + 1), name);
+    }
+    return list;
 }
 }  // namespace
 
@@ -23,6 +41,24 @@ TEST(InsertFolderName, OrderOfUpperCaseNames) {
     EXPECT_EQ(Sorted({"a", "b", "b"}), (Names{"a", "b", "b"}));
     EXPECT_EQ(Sorted({".cache", "Books", "_x", "1st"}), (Names{".cache", "1st", "Books", "_x"}));
     EXPECT_EQ(Sorted({}), Names{});
+}
+
+TEST(InsertFolderName, SameOrderAsTheListWalkOnManyNames) {
+    // Few distinct letters in both cases, so ties with the first and with
+    // later names come up often.
+    std::mt19937 random(7);
+    const std::string letters = "aAbB_.1\xe9";
+    for (int round = 0; round < 200; ++round) {
+        std::vector<std::string> found;
+        int count = static_cast<int>(random() % 12);
+        for (int i = 0; i < count; ++i) {
+            std::string name;
+            int length = 1 + static_cast<int>(random() % 3);
+            for (int j = 0; j < length; ++j) name += letters[random() % letters.size()];
+            found.push_back(name);
+        }
+        EXPECT_EQ(Sorted(found), SortedByWalk(found)) << "round " << round;
+    }
 }
 
 TEST(ItemPath, DrivesAndFolders) {

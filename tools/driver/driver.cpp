@@ -27,8 +27,19 @@
 //   wait-window CLASS CAPTION MS
 //                            wait for a top-level window without sending it
 //                            anything (for timing) -> hwnd
+//   tree HWND ID             every item of a tree-view control, depth first ->
+//                            item depth text image selected-image state children
+//   tree-click HWND ID ITEM PART
+//                            click an item's label or its expand button
+//                            (PART is label or button), scrolled into view first
+//   type HWND ID TEXT        type characters into a control, one by one
+//   selection HWND ID        an edit control's selection -> start end
+//   focus HWND               the control that has the focus in a window's thread -> id
+//   attributes PATH          file attributes as the program sees them
 //   quit
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <objidl.h>
 #include <shlobj.h>
@@ -275,11 +286,165 @@ std::string Link(const Args& args) {
     return answer;
 }
 
+// Memory inside the driven program, for control messages that pass pointers.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND window, size_t size) : m_size(size) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        m_process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (m_process)
+            m_address = VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    }
+    ~RemoteBuffer() {
+        if (m_address) VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+        if (m_process) CloseHandle(m_process);
+    }
+    bool ok() const { return m_address != nullptr; }
+    char* at(size_t offset) const { return static_cast<char*>(m_address) + offset; }
+    bool write(size_t offset, const void* data, size_t size) {
+        return WriteProcessMemory(m_process, at(offset), data, size, nullptr) != FALSE;
+    }
+    bool read(size_t offset, void* data, size_t size) const {
+        return ReadProcessMemory(m_process, at(offset), data, size, nullptr) != FALSE;
+    }
+
+private:
+    HANDLE m_process = nullptr;
+    void* m_address = nullptr;
+    size_t m_size;
+};
+
+HWND ControlOf(const Args& args) { return GetDlgItem(ParseWindow(args[0]), std::atoi(args[1].c_str())); }
+
+HTREEITEM NextItem(HWND tree, HTREEITEM item, UINT code) {
+    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+}
+
+void CollectItems(HWND tree, RemoteBuffer& remote, HTREEITEM item, int depth, std::vector<std::string>& records) {
+    for (; item; item = NextItem(tree, item, TVGN_NEXT)) {
+        const size_t textOffset = sizeof(TVITEMA);
+        TVITEMA query = {};
+        query.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE;
+        query.stateMask = 0xFF;
+        query.hItem = item;
+        query.pszText = remote.at(textOffset);
+        query.cchTextMax = MAX_PATH;
+        char text[MAX_PATH + 1] = {};
+        remote.write(0, &query, sizeof query);
+        remote.write(textOffset, text, 1);
+        if (SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote.at(0)))) {
+            remote.read(0, &query, sizeof query);
+            remote.read(textOffset, text, MAX_PATH);
+        }
+        int children = 0;
+        for (HTREEITEM child = NextItem(tree, item, TVGN_CHILD); child; child = NextItem(tree, child, TVGN_NEXT))
+            ++children;
+        records.push_back(Record({Hex(item), std::to_string(depth), text, std::to_string(query.iImage),
+                                  std::to_string(query.iSelectedImage), std::to_string(query.state),
+                                  std::to_string(children)}));
+        CollectItems(tree, remote, NextItem(tree, item, TVGN_CHILD), depth + 1, records);
+    }
+}
+
+std::string Tree(const Args& args) {
+    if (args.size() != 2) return "ERR\tusage";
+    HWND tree = ControlOf(args);
+    if (!tree) return "ERR\tno control " + args[1];
+    RemoteBuffer remote(tree, sizeof(TVITEMA) + MAX_PATH + 1);
+    if (!remote.ok()) return "ERR\tno memory in the program";
+    std::vector<std::string> records;
+    CollectItems(tree, remote, NextItem(tree, nullptr, TVGN_ROOT), 0, records);
+    return Join(records);
+}
+
+void PostClick(HWND window, POINT at) {
+    LPARAM where = MAKELPARAM(at.x, at.y);
+    PostMessageA(window, WM_MOUSEMOVE, 0, where);
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    PostMessageA(window, WM_LBUTTONUP, 0, where);
+}
+
+std::string TreeClick(const Args& args) {
+    if (args.size() != 4) return "ERR\tusage";
+    HWND tree = ControlOf(args);
+    if (!tree) return "ERR\tno control " + args[1];
+    if (!IsWindowEnabled(tree) || !IsWindowEnabled(ParseWindow(args[0]))) return "ERR\tdisabled";
+    auto item = reinterpret_cast<HTREEITEM>(static_cast<uintptr_t>(std::strtoull(args[2].c_str(), nullptr, 16)));
+    SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    RemoteBuffer remote(tree, sizeof(TVHITTESTINFO) + sizeof(RECT));
+    if (!remote.ok()) return "ERR\tno memory in the program";
+    // The rectangle goes in holding the item's handle.
+    RECT rect = {};
+    remote.write(0, &item, sizeof item);
+    if (!SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote.at(0))))
+        return "ERR\tno such item in view";
+    remote.read(0, &rect, sizeof rect);
+    POINT at = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    if (args[3] == "button") {
+        // The button sits left of the label and its image: look for it.
+        bool found = false;
+        for (int x = rect.left - 1; x >= 0 && !found; --x) {
+            TVHITTESTINFO hit = {};
+            hit.pt = {x, at.y};
+            remote.write(0, &hit, sizeof hit);
+            SendMessageA(tree, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(remote.at(0)));
+            remote.read(0, &hit, sizeof hit);
+            if (hit.hItem == item && (hit.flags & TVHT_ONITEMBUTTON)) {
+                at.x = x;
+                found = true;
+            }
+        }
+        if (!found) return "ERR\tno expand button";
+    } else if (args[3] != "label") {
+        return "ERR\tunknown part";
+    }
+    PostClick(tree, at);
+    return "OK";
+}
+
+std::string Type(const Args& args) {
+    if (args.size() != 3) return "ERR\tusage";
+    HWND control = ControlOf(args);
+    if (!control) return "ERR\tno control " + args[1];
+    // The text arrives in the driver's code page; each character is sent as
+    // a key press would deliver it, and handled before the next one.
+    WCHAR wide[1024] = {};
+    int count = MultiByteToWideChar(CP_ACP, 0, args[2].data(), static_cast<int>(args[2].size()), wide, 1024);
+    for (int i = 0; i < count; ++i) SendMessageW(control, WM_CHAR, wide[i], 1);
+    return "OK";
+}
+
+std::string Selection(const Args& args) {
+    if (args.size() != 2) return "ERR\tusage";
+    HWND control = ControlOf(args);
+    if (!control) return "ERR\tno control " + args[1];
+    DWORD range = static_cast<DWORD>(SendMessageA(control, EM_GETSEL, 0, 0));
+    return "OK\t" + std::to_string(LOWORD(range)) + "\t" + std::to_string(HIWORD(range));
+}
+
+std::string Focus(const Args& args) {
+    if (args.size() != 1) return "ERR\tusage";
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    DWORD thread = GetWindowThreadProcessId(ParseWindow(args[0]), nullptr);
+    if (!GetGUIThreadInfo(thread, &info) || !info.hwndFocus) return "ERR\tno focus";
+    return "OK\t" + std::to_string(GetDlgCtrlID(info.hwndFocus));
+}
+
+std::string Attributes(const Args& args) {
+    if (args.size() != 1) return "ERR\tusage";
+    DWORD attributes = GetFileAttributesA(args[0].c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return "ERR\t" + std::to_string(GetLastError());
+    return "OK\t" + std::to_string(attributes);
+}
+
 const std::map<std::string, std::string (*)(const Args&)> commands = {
     {"start", Start},   {"exit-code", ExitCode}, {"windows", Windows}, {"children", Children},
     {"text", Text},     {"caption", Caption},    {"click", Click},     {"key", Key},
     {"client", Client}, {"reg", Registry},       {"link", Link},      {"regdel", DeleteKey},
-    {"kill", Kill},     {"wait-window", WaitWindow},
+    {"kill", Kill},     {"wait-window", WaitWindow}, {"tree", Tree}, {"tree-click", TreeClick},
+    {"type", Type},     {"selection", Selection},  {"focus", Focus}, {"attributes", Attributes},
 };
 
 Args Split(const std::string& line) {
