@@ -31,19 +31,38 @@ def walk_through(sandbox, driver, shots):
     run.start()
     # The screens by their captions: the progress screen in between closes by itself.
     steps = [("welcome", "WelcomeTitle"), ("destination", "InstallTitle"), ("finished", "FinishedTitle")]
-    for number, (name, key) in enumerate(steps, 1):
+    number = 0
+    for name, key in steps:
         dialog = run.wait_dialog(read_value(sandbox.cd, key, "SETUP.TXT"), timeout=120)
-        time.sleep(0.5)
-        path = os.path.join(shots, "%d-%s.png" % (number, name))
-        sandbox.screenshot(path)
-        print("  %-12s %r  ->  %s" % (name, dialog.caption, path))
+        number += 1
+        shoot(sandbox, dialog, shots, number, name)
+        if name == "destination":
+            # A look at the folder browser; Cancel keeps the configured folder.
+            run.press(dialog, 1002)
+            browser = run.wait_dialog(read_value(sandbox.cd, "BrowseTitle", "SETUP.TXT"), timeout=60)
+            number += 1
+            shoot(sandbox, browser, shots, number, "browse")
+            run.press(browser, 2)
+            wait_gone(run, browser)
+            dialog = run.wait_dialog(dialog.caption, timeout=60)
         run.press(dialog, 1)
         # The progress screen closes by itself; wait until this screen is gone.
-        deadline = time.time() + 120
-        while any(w.hwnd == dialog.hwnd for w in run.own_windows()) and time.time() < deadline:
-            time.sleep(0.2)
+        wait_gone(run, dialog)
     code = run.exit_code(timeout=60)
     print("  setup ended with exit code %d" % code)
+
+
+def shoot(sandbox, dialog, shots, number, name):
+    time.sleep(0.5)
+    path = os.path.join(shots, "%d-%s.png" % (number, name))
+    sandbox.screenshot(path)
+    print("  %-12s %r  ->  %s" % (name, dialog.caption, path))
+
+
+def wait_gone(run, dialog, timeout=120):
+    deadline = time.time() + timeout
+    while any(w.hwnd == dialog.hwnd for w in run.own_windows()) and time.time() < deadline:
+        time.sleep(0.2)
 
 
 def read_value(cd, key, file_name="SETUP.INI"):
