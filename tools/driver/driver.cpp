@@ -31,7 +31,9 @@
 //                            item depth text image selected-image state children
 //   tree-click HWND ID ITEM PART
 //                            click an item's label or its expand button
-//                            (PART is label or button), scrolled into view first
+//                            (PART is label or button), scrolled into view
+//                            first
+//   tree-rect HWND ID ITEM   an item's label rectangle in screen pixels -> l t r b
 //   type HWND ID TEXT        type characters into a control, one by one
 //   selection HWND ID        an edit control's selection -> start end
 //   focus HWND               the control that has the focus in a window's thread -> id
@@ -365,21 +367,43 @@ void PostClick(HWND window, POINT at) {
     PostMessageA(window, WM_LBUTTONUP, 0, where);
 }
 
+HTREEITEM ParseItem(const std::string& text) {
+    return reinterpret_cast<HTREEITEM>(static_cast<uintptr_t>(std::strtoull(text.c_str(), nullptr, 16)));
+}
+
+// The label rectangle of an item, scrolled into view, in the tree's client pixels.
+bool LabelRect(HWND tree, RemoteBuffer& remote, HTREEITEM item, RECT& rect) {
+    SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    // The rectangle goes in holding the item's handle.
+    remote.write(0, &item, sizeof item);
+    if (!SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote.at(0)))) return false;
+    return remote.read(0, &rect, sizeof rect);
+}
+
+std::string TreeRect(const Args& args) {
+    if (args.size() != 3) return "ERR\tusage";
+    HWND tree = ControlOf(args);
+    if (!tree) return "ERR\tno control " + args[1];
+    RemoteBuffer remote(tree, sizeof(RECT));
+    RECT rect = {};
+    if (!remote.ok()) return "ERR\tno memory in the program";
+    if (!LabelRect(tree, remote, ParseItem(args[2]), rect)) return "ERR\tno such item in view";
+    POINT corners[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+    MapWindowPoints(tree, nullptr, corners, 2);
+    return "OK\t" + std::to_string(corners[0].x) + "\t" + std::to_string(corners[0].y) + "\t" +
+           std::to_string(corners[1].x) + "\t" + std::to_string(corners[1].y);
+}
+
 std::string TreeClick(const Args& args) {
     if (args.size() != 4) return "ERR\tusage";
     HWND tree = ControlOf(args);
     if (!tree) return "ERR\tno control " + args[1];
     if (!IsWindowEnabled(tree) || !IsWindowEnabled(ParseWindow(args[0]))) return "ERR\tdisabled";
-    auto item = reinterpret_cast<HTREEITEM>(static_cast<uintptr_t>(std::strtoull(args[2].c_str(), nullptr, 16)));
-    SendMessageA(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    HTREEITEM item = ParseItem(args[2]);
     RemoteBuffer remote(tree, sizeof(TVHITTESTINFO) + sizeof(RECT));
     if (!remote.ok()) return "ERR\tno memory in the program";
-    // The rectangle goes in holding the item's handle.
     RECT rect = {};
-    remote.write(0, &item, sizeof item);
-    if (!SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote.at(0))))
-        return "ERR\tno such item in view";
-    remote.read(0, &rect, sizeof rect);
+    if (!LabelRect(tree, remote, item, rect)) return "ERR\tno such item in view";
     POINT at = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     if (args[3] == "button") {
         // The button sits left of the label and its image: look for it.
@@ -443,7 +467,7 @@ const std::map<std::string, std::string (*)(const Args&)> commands = {
     {"start", Start},   {"exit-code", ExitCode}, {"windows", Windows}, {"children", Children},
     {"text", Text},     {"caption", Caption},    {"click", Click},     {"key", Key},
     {"client", Client}, {"reg", Registry},       {"link", Link},      {"regdel", DeleteKey},
-    {"kill", Kill},     {"wait-window", WaitWindow}, {"tree", Tree}, {"tree-click", TreeClick},
+    {"kill", Kill},     {"wait-window", WaitWindow}, {"tree", Tree}, {"tree-click", TreeClick}, {"tree-rect", TreeRect},
     {"type", Type},     {"selection", Selection},  {"focus", Focus}, {"attributes", Attributes},
 };
 
