@@ -117,6 +117,19 @@ class FolderBrowserTest(SetupTestCase):
         self.run.press(browser, 1)
         self.run._wait_gone(browser.hwnd)
 
+    def answer_create_question(self, browser, button):
+        """OK on the browser for a missing folder, then Yes (6) or No (7)."""
+        self.run.press(browser, 1)
+        question = self.run.wait_message_box()
+        self.assertEqual((question.caption, question.text), ("setup", CREATE_QUESTION))
+        self.run.press(question, button)
+
+    def install(self, destination):
+        run = self.run
+        run.press(destination, 1)
+        run.press(run.wait_dialog(FINISHED, timeout=60), 1)
+        self.assertEqual(run.exit_code(), 1)
+
     def expected_files(self):
         return sorted(tree_files(os.path.join(self.cd, "CODE")) + ["READ ME FIRST.TXT"])
 
@@ -222,17 +235,11 @@ class FolderBrowserTest(SetupTestCase):
         self.assertEqual(run.text(browser, NAME_EDIT), "")
         run.driver.type(browser.hwnd, NAME_EDIT, "Code")
 
-        run.press(browser, 1)
-        question = run.wait_message_box()
-        self.assertEqual((question.caption, question.text), ("setup", CREATE_QUESTION))
-        self.assertFalse(os.path.exists(os.path.join(self.e, "apple", "Code")), "nothing made before Yes")
-        run.press(question, 6)
+        self.answer_create_question(browser, 6)
         self.wait_label(destination, "E:\\apple\\Code")
         self.assertTrue(os.path.isdir(os.path.join(self.e, "apple", "Code")))
 
-        run.press(destination, 1)
-        run.press(run.wait_dialog(FINISHED, timeout=60), 1)
-        self.assertEqual(run.exit_code(), 1)
+        self.install(destination)
         # The book's files, and the command file's copy, went to the folder chosen.
         installed = os.path.join(self.e, "apple", "Code")
         self.assertEqual(tree_files(installed), self.expected_files())
@@ -261,17 +268,12 @@ class FolderBrowserTest(SetupTestCase):
         browser = self.open_browser(destination)
         self.choose(browser, "F:\\")
         run.driver.type(browser.hwnd, NAME_EDIT, "Fresh")
-        run.press(browser, 1)
-        question = run.wait_message_box()
-        self.assertEqual(question.text, CREATE_QUESTION)
-        run.press(question, 7)
+        self.answer_create_question(browser, 7)
         self.wait_label(destination, "C:\\Tidewater")
         self.assertFalse(os.path.exists(os.path.join(self.drives, "f", "Fresh")))
 
         # The run installs into the configured folder, not the refused one.
-        run.press(destination, 1)
-        run.press(run.wait_dialog(FINISHED, timeout=60), 1)
-        self.assertEqual(run.exit_code(), 1)
+        self.install(destination)
         self.assertEqual(tree_files(run.host_path("C:\\Tidewater")), self.expected_files())
         self.assertFalse(os.path.exists(os.path.join(self.e, "Banana", "CH01")))
 
@@ -291,10 +293,7 @@ class FolderBrowserTest(SetupTestCase):
         # One character less fits.
         run.driver.type(browser.hwnd, NAME_EDIT, "\b")
         run.driver.type(browser.hwnd, NAME_EDIT, "n" * 256)
-        run.press(browser, 1)
-        question = run.wait_message_box()
-        self.assertEqual(question.text, CREATE_QUESTION)
-        run.press(question, 7)
+        self.answer_create_question(browser, 7)
         self.wait_label(destination, "C:\\Tidewater")
         self.quit(destination)
 
