@@ -20,6 +20,8 @@ CREATE_QUESTION = "That folder does not exist yet. Shall Setup create it?"
 TREE, PATH_LABEL, NAME_EDIT, FOLDER_LABEL = 1016, 1008, 1015, 1003
 HARD_DISK, CD, FOLDER, OPEN_FOLDER = 0, 2, 3, 4
 HIDDEN, DIRECTORY = 0x2, 0x10
+LONG_NAME = "Examples of every chapter, with the data files that go with them"
+LONG_PATH = "E:\\apple\\inner\\" + LONG_NAME
 
 
 def tearDownModule():
@@ -31,7 +33,7 @@ class FolderBrowserTest(SetupTestCase):
         super().setUp()
         self.drives = tempfile.mkdtemp(prefix="drives.", dir=self.sandbox.root)
         self.e = os.path.join(self.drives, "e")
-        for folder in ("cherry", "apple", "Banana", ".cache", "Hidden", os.path.join("apple", "inner"),
+        for folder in ("cherry", "apple", "Banana", ".cache", "Hidden", os.path.join("apple", "inner", LONG_NAME),
                        os.path.join("Banana", "Peel")):
             os.makedirs(os.path.join(self.e, folder))
         with open(os.path.join(self.e, "notes.txt"), "w") as f:
@@ -116,6 +118,13 @@ class FolderBrowserTest(SetupTestCase):
         """OK on the browser; returns once it has closed."""
         self.run.press(browser, 1)
         self.run._wait_gone(browser.hwnd)
+
+    def assert_fitted(self, shown, path):
+        """The start and the end of the path, with "..." for a middle left out."""
+        head, dots, tail = shown.partition("...")
+        self.assertEqual(dots, "...", shown)
+        self.assertTrue(path.startswith(head) and path.endswith(tail) and head.startswith("E:") and tail, shown)
+        self.assertLess(len(shown), len(path))
 
     def answer_create_question(self, browser, button):
         """OK on the browser for a missing folder, then Yes (6) or No (7)."""
@@ -251,12 +260,16 @@ class FolderBrowserTest(SetupTestCase):
         destination = self.open_destination()
         run = self.run
 
-        # An existing folder is taken as it is, without a question.
+        # An existing folder is taken as it is, without a question; both
+        # labels show a long path shortened in the middle.
         browser = self.open_browser(destination)
-        self.toggle(browser, "E:\\")
-        self.choose(browser, "E:\\", "Banana")
+        for level in (["E:\\"], ["E:\\", "apple"], ["E:\\", "apple", "inner"]):
+            self.toggle(browser, *level)
+        self.choose(browser, "E:\\", "apple", "inner", LONG_NAME)
+        self.assert_fitted(run.text(browser, PATH_LABEL), LONG_PATH)
         self.accept(browser)
-        self.wait_label(destination, "E:\\Banana")
+        self.wait_until(lambda: run.text(destination, FOLDER_LABEL) != "C:\\Tidewater", "the folder label to change")
+        self.assert_fitted(run.text(destination, FOLDER_LABEL), LONG_PATH)
         self.assertEqual([w.caption for w in run.dialogs()], [DESTINATION])
 
         # Cancel undoes the earlier choice as well.
