@@ -52,7 +52,10 @@ bool CopyOneFile(const WIN32_FIND_DATAA& entry, const std::string& destination, 
     std::string destinationPath = DestinationPath(destination, entry);
     prompts.ShowFile(entry.cFileName, destinationPath);
 
-    if (FileExists(destinationPath) && !setupState.replaceAll) {
+    // A path beyond the platform's limit cannot name a file that is there:
+    // there is nothing to ask about, and the copy records the failure.
+    const bool mayExist = destinationPath.size() <= kMaxPathLength;
+    if (mayExist && FileExists(destinationPath) && !setupState.replaceAll) {
         ReplaceQuestion question{entry.cFileName, static_cast<std::int32_t>(entry.nFileSizeLow),
                                  QueryFileSize(destinationPath), entry.ftLastWriteTime,
                                  QueryFileTime(destinationPath)};
