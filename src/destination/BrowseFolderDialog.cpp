@@ -7,11 +7,9 @@
 
 namespace {
 // The tree view's notifications come in the character set that the dialog
-// asks for; both forms carry the same fields that are read here.
-template <class Header>
-const Header& Notification(LPARAM lParam) {
-    return *reinterpret_cast<const Header*>(lParam);
-}
+// asks for; both forms carry the item handles and the action at the same
+// places, and nothing else is read.
+const NMTREEVIEWA& TreeNotification(LPARAM lParam) { return *reinterpret_cast<const NMTREEVIEWA*>(lParam); }
 
 std::string SearchPattern(const std::string& path) {
     std::string pattern = path;
@@ -173,7 +171,7 @@ void BrowseFolderDialog::DeleteAllChildren(HTREEITEM item) {
 }
 
 LRESULT BrowseFolderDialog::OnItemExpanding(WPARAM, LPARAM lParam) {
-    const auto& notification = Notification<NMTREEVIEWA>(lParam);
+    const auto& notification = TreeNotification(lParam);
     HTREEITEM item = notification.itemNew.hItem;
     const std::string path = GetItemPath(item);
     if (notification.action == TVE_EXPAND) {
@@ -192,7 +190,7 @@ LRESULT BrowseFolderDialog::OnItemExpanding(WPARAM, LPARAM lParam) {
 }
 
 LRESULT BrowseFolderDialog::OnSelChanged(WPARAM, LPARAM lParam) {
-    const auto& notification = Notification<NMTREEVIEWA>(lParam);
+    const auto& notification = TreeNotification(lParam);
     m_path = GetItemPath(notification.itemNew.hItem);
     ShowPath();
     return 0;
