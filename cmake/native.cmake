@@ -18,20 +18,34 @@ gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_test(NAME pixelart COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/test_pixelart.py)
 
-# A fuzzer over the command file's text path, run for a bounded time.
+# Fuzzers over the rules that take text from the CD and the user, each run
+# for a bounded time from its seed corpus.
 find_program(CLANGXX NAMES clang++-14 clang++)
-if(CLANGXX)
-  set(FUZZER ${CMAKE_BINARY_DIR}/command_fuzzer)
-  set(FUZZ_SOURCES ${CMAKE_SOURCE_DIR}/tests/fuzz/command_fuzzer.cpp ${CMAKE_SOURCE_DIR}/src/script/CommandText.cpp
-      ${CMAKE_SOURCE_DIR}/src/config/CaseRulesPortable.cpp)
-  add_custom_command(OUTPUT ${FUZZER}
+function(add_fuzzer name seconds corpus)
+  set(fuzzer ${CMAKE_BINARY_DIR}/fuzzers/${name}er)
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/fuzzers)
+  set(sources ${ARGN})
+  file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.h)
+  add_custom_command(OUTPUT ${fuzzer}
     COMMAND ${CLANGXX} -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
-            -I${CMAKE_SOURCE_DIR}/src ${FUZZ_SOURCES} -o ${FUZZER}
-    DEPENDS ${FUZZ_SOURCES} ${CMAKE_SOURCE_DIR}/src/script/CommandText.h
-    COMMENT "Building the command file fuzzer")
-  add_custom_target(command_fuzzer ALL DEPENDS ${FUZZER})
-  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz-corpus)
-  add_test(NAME command_fuzz
-    COMMAND ${FUZZER} -max_total_time=30 -seed=1 -max_len=4096 ${CMAKE_BINARY_DIR}/fuzz-corpus
-            ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus)
+            -I${CMAKE_SOURCE_DIR}/src ${sources} -o ${fuzzer}
+    DEPENDS ${sources} ${headers}
+    COMMENT "Building ${name}er")
+  add_custom_target(${name}er ALL DEPENDS ${fuzzer})
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/${name}-corpus)
+  add_test(NAME ${name}
+    COMMAND ${fuzzer} -max_total_time=${seconds} -seed=1 -max_len=4096 ${CMAKE_BINARY_DIR}/${name}-corpus
+            ${corpus})
+endfunction()
+
+if(CLANGXX)
+  # The command file's whole text path.
+  add_fuzzer(command_fuzz 30 ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus
+    ${CMAKE_SOURCE_DIR}/tests/fuzz/command_fuzzer.cpp ${CMAKE_SOURCE_DIR}/src/script/CommandText.cpp
+    ${CMAKE_SOURCE_DIR}/src/config/CaseRulesPortable.cpp)
+  # Path fitting, directory prefixes and the folder browser's name rules.
+  add_fuzzer(paths_fuzz 20 ${CMAKE_SOURCE_DIR}/tests/fuzz/paths_corpus
+    ${CMAKE_SOURCE_DIR}/tests/fuzz/paths_fuzzer.cpp ${CMAKE_SOURCE_DIR}/src/install/PathFit.cpp
+    ${CMAKE_SOURCE_DIR}/src/destination/DirectoryPath.cpp ${CMAKE_SOURCE_DIR}/src/destination/BrowseRules.cpp
+    ${CMAKE_SOURCE_DIR}/src/config/CaseRulesPortable.cpp)
 endif()

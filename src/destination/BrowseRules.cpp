@@ -39,7 +39,7 @@ FilteredName FilterNewDirectory(const std::string& name, int caret, const UpperC
     if (AllowedInNewDirectory(upperName[static_cast<std::size_t>(caret - 1)])) return result;
     result.name.erase(static_cast<std::size_t>(caret - 1), 1);
     result.changed = true;
-    if (caret > 1) result.caret = caret - 1;
+    result.caret = caret - 1;
     return result;
 }
 

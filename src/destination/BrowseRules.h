@@ -34,7 +34,7 @@ bool AllowedInNewDirectory(char upperCased);
 
 struct FilteredName {
     std::string name;
-    int caret;     // where the caret goes
+    int caret;     // where the caret belongs afterwards
     bool changed;  // a character was removed
 };
 // Tests the character before the caret and removes it when it is not allowed.

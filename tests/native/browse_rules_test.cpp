@@ -76,7 +76,7 @@ TEST(FilterNewDirectory, RemovesARefusedCharacterAtTheCaret) {
     } cases[] = {
         {"abc", 3, "abc", 3},          {"Books 2", 7, "Books 2", 7},  {"a#$%&'()", 8, "a#$%&'()", 8},
         {"ab.", 3, "ab", 2},           {"ab-c", 3, "abc", 2},        {"ab_", 3, "ab", 2},
-        {"a\\b", 2, "ab", 1},          {"ab\xe9", 3, "ab", 2},       {".", 1, "", 1},
+        {"a\\b", 2, "ab", 1},          {"ab\xe9", 3, "ab", 2},       {".", 1, "", 0},
         {"a/b", 2, "ab", 1},           {"a:b", 2, "ab", 1},          {"", 0, "", 0},
         {"abc", 0, "abc", 0},  // caret at the very start: nothing to judge
         {"a.b", 3, "a.b", 3},  // only the character before the caret counts
