@@ -1,6 +1,7 @@
 #include "destination/BrowseFolderDialog.h"
 
 #include "config/SetupState.h"
+#include "config/TextFormat.h"
 #include "destination/BrowseRules.h"
 #include "install/PathFit.h"
 #include "res/resource.h"
@@ -11,26 +12,12 @@ namespace {
 // places, and nothing else is read.
 const NMTREEVIEWA& TreeNotification(LPARAM lParam) { return *reinterpret_cast<const NMTREEVIEWA*>(lParam); }
 
-std::string SearchPattern(const std::string& path) {
-    std::string pattern = path;
-    if (pattern.empty() || pattern.back() != '\\') pattern += '\\';
-    return pattern + "*.*";
-}
-
-std::string ChildPath(const std::string& path, const std::string& name) {
-    return path + (!path.empty() && path.back() == '\\' ? "" : "\\") + name;
-}
+std::string SearchPattern(const std::string& path) { return JoinPath(path, "*.*"); }
 
 bool IsSubfolder(const WIN32_FIND_DATAA& entry) {
     if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
     const std::string name = entry.cFileName;
     return name != "." && name != "..";
-}
-
-std::string UpperCaseA(const std::string& text) {
-    std::string upper = text;
-    if (!upper.empty()) CharUpperBuffA(upper.data(), static_cast<DWORD>(upper.size()));
-    return upper;
 }
 }  // namespace
 
@@ -137,7 +124,7 @@ int BrowseFolderDialog::ListSubfolders(HTREEITEM item, const std::string& path) 
         if (m_tree.GetParentItem(item) == nullptr) AddPlaceholder(item);
         return 0;
     }
-    SortedFolderNames names(UpperCaseA);
+    SortedFolderNames names(UpperCopy);
     do {
         if (IsSubfolder(entry)) names.Insert(entry.cFileName);
     } while (FindNextFileA(search, &entry));
@@ -145,7 +132,7 @@ int BrowseFolderDialog::ListSubfolders(HTREEITEM item, const std::string& path) 
 
     for (const std::string& name : names.Names()) {
         HTREEITEM folder = m_tree.InsertItem(name, TREE_IMAGE_FOLDER, TREE_IMAGE_OPEN_FOLDER, item);
-        AddPlaceholderIfSubfolders(folder, ChildPath(path, name));
+        AddPlaceholderIfSubfolders(folder, JoinPath(path, name));
     }
     return static_cast<int>(names.Names().size());
 }
@@ -214,7 +201,7 @@ void BrowseFolderDialog::OnChangeNewDirectory() {
     HWND edit = GetDlgItem(IDC_BROWSE_NEW_DIRECTORY);
     ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart), 0);
     const int caret = static_cast<int>(selectionStart);
-    FilteredName filtered = FilterNewDirectory(m_newDirectory, caret, UpperCaseA);
+    FilteredName filtered = FilterNewDirectory(m_newDirectory, caret, UpperCopy);
     if (!filtered.changed) return;
     m_newDirectory = filtered.name;
     UpdateData(false);

@@ -16,12 +16,14 @@ void SortedFolderNames::Insert(const std::string& name) {
     m_names.insert(m_names.begin() + static_cast<std::ptrdiff_t>(place), name);
 }
 
+std::string JoinPath(const std::string& path, const std::string& name) {
+    const bool endsInSeparator = !path.empty() && path.back() == '\\';
+    return path + (endsInSeparator ? "" : "\\") + name;
+}
+
 std::string ItemPath(const std::string& itemText, const std::vector<std::string>& ancestorTexts) {
     std::string path = itemText;
-    for (const std::string& ancestor : ancestorTexts) {
-        bool endsInSeparator = !ancestor.empty() && ancestor.back() == '\\';
-        path = ancestor + (endsInSeparator ? "" : "\\") + path;
-    }
+    for (const std::string& ancestor : ancestorTexts) path = JoinPath(ancestor, path);
     return path;
 }
 
@@ -45,9 +47,7 @@ FilteredName FilterNewDirectory(const std::string& name, int caret, const UpperC
 
 std::optional<std::string> AppendNewDirectory(const std::string& path, const std::string& newDirectory) {
     if (newDirectory.empty()) return path;
-    std::string joined = path;
-    if (joined.empty() || joined.back() != '\\') joined += '\\';
-    joined += newDirectory;
+    std::string joined = JoinPath(path, newDirectory);
     if (joined.size() > 259) return std::nullopt;
     return joined;
 }

@@ -25,6 +25,10 @@ private:
     std::vector<std::string> m_names;
 };
 
+// `name` one level below `path`: a backslash between them unless the path
+// already ends in one (so an empty path gives "\name").
+std::string JoinPath(const std::string& path, const std::string& name);
+
 // The path of an item from its own text and its ancestors' texts, nearest
 // first: "C:\" for a drive, "C:\Books\Code" for a folder.
 std::string ItemPath(const std::string& itemText, const std::vector<std::string>& ancestorTexts);

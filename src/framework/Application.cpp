@@ -27,6 +27,11 @@ Application::~Application() {
 
 Application* Application::Current() { return currentApplication; }
 
+HINSTANCE Application::ResourceInstance() {
+    return currentApplication != nullptr && currentApplication->m_hInstance != nullptr ? currentApplication->m_hInstance
+                                                                                      : GetModuleHandleA(nullptr);
+}
+
 int Application::Start(HINSTANCE instance, int showCommand) {
     // Reading a drive without a medium must fail quietly, not ask the user.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);

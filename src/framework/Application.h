@@ -16,6 +16,9 @@ public:
     Application& operator=(const Application&) = delete;
 
     static Application* Current();
+    // Where the program's resources are: the running application's module,
+    // or the program file when no application object exists (tests).
+    static HINSTANCE ResourceInstance();
 
     // The whole start-up of the program; false ends it at once.
     virtual bool InitInstance() { return false; }

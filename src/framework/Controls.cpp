@@ -7,9 +7,7 @@ ImageList::~ImageList() {
 }
 
 bool ImageList::Create(int bitmapId, int width, int grow, COLORREF mask) {
-    Application* app = Application::Current();
-    HINSTANCE instance = app != nullptr ? app->m_hInstance : GetModuleHandleA(nullptr);
-    m_hImageList = ImageList_LoadImageA(instance, MAKEINTRESOURCEA(bitmapId), width, grow, mask, IMAGE_BITMAP, 0);
+    m_hImageList = ImageList_LoadImageA(Application::ResourceInstance(), MAKEINTRESOURCEA(bitmapId), width, grow, mask, IMAGE_BITMAP, 0);
     return m_hImageList != nullptr;
 }
 

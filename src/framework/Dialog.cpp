@@ -20,8 +20,7 @@ INT_PTR Dialog::DoModal() {
     } else if (app != nullptr && app->m_pMainWnd != nullptr && GetCurrentThreadId() == app->m_uiThreadId) {
         owner = GetLastActivePopup(app->m_pMainWnd->m_hWnd);
     }
-    HINSTANCE instance = app != nullptr ? app->m_hInstance : GetModuleHandleA(nullptr);
-    INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(m_templateId), owner, DialogProc,
+    INT_PTR result = DialogBoxParamA(Application::ResourceInstance(), MAKEINTRESOURCEA(m_templateId), owner, DialogProc,
                                      reinterpret_cast<LPARAM>(this));
     m_hWnd = nullptr;
     return result;

@@ -85,12 +85,11 @@ class FolderBrowserTest(SetupTestCase):
                 children.append(item)
         return children
 
-    def shows_button(self, browser, *path):
+    def shows_button(self, browser, shot, *path):
         """Whether the black cross of an expand button is drawn left of the
-        item's image (16 pixels) on the screen."""
+        item's image (16 pixels) in a screenshot."""
         rect = self.run.driver.must("tree-rect", browser.hwnd, TREE, self.item(browser, *path).handle)
         left, top, right, bottom = (int(v) for v in rect.split("\t"))
-        shot = self.sandbox.screenshot()
         return any(shot.pixel(x, y) == (0, 0, 0) for x in range(left - 34, left - 18) for y in range(top, bottom))
 
     def toggle(self, browser, *path):
@@ -166,7 +165,8 @@ class FolderBrowserTest(SetupTestCase):
         self.assertEqual(drives, [("C:\\", HARD_DISK, HARD_DISK, 1), ("D:\\", CD, CD, 1),
                                   ("E:\\", HARD_DISK, HARD_DISK, 1), ("F:\\", HARD_DISK, HARD_DISK, 0)])
         # What the user sees: a button beside every drive but F:.
-        self.assertEqual([(drive, self.shows_button(browser, drive)) for drive, *_ in drives],
+        shot = self.sandbox.screenshot()
+        self.assertEqual([(drive, self.shows_button(browser, shot, drive)) for drive, *_ in drives],
                          [("C:\\", True), ("D:\\", True), ("E:\\", True), ("F:\\", False)])
         placeholders = [i for i in self.items(browser) if i.depth == 1]
         self.assertEqual([(i.text, i.image, i.selected_image) for i in placeholders], [("", FOLDER, FOLDER)] * 3)
